@@ -113,8 +113,12 @@ void ResultList::Exchange(std::size_t i, std::span<const std::size_t> js)
     for (const std::size_t j : js)
         if (j >= count)
             throw std::out_of_range("exchange outside the list");
+    // Entry i passes through every exchange of the batch: keep it in hand.
+    Entry held = entries[i];
     for (const std::size_t j : js)
-        std::swap(entries[i], entries[j]);
+        if (j != i)
+            std::swap(held, entries[j]);
+    entries[i] = held;
     if (observer_ && !js.empty())
         observer_->Exchanged(i, js);
 }

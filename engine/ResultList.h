@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BulkAllocator.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -102,7 +104,7 @@ private:
     std::vector<SharedText> texts_;
     std::shared_ptr<std::u16string> own_;  // copies made by this list; also in texts_
     std::uint32_t ownIndex_ = 0;
-    std::vector<Entry> entries_;
+    std::vector<Entry, BulkAllocator<Entry>> entries_;
     std::optional<std::size_t> selected_;
     ResultListObserver* observer_ = nullptr;
 };

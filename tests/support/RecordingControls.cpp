@@ -70,6 +70,9 @@ RecordingControls::RecordingControls(bool logging)
                  RecordingObserver("Use", Use, logging ? &log : nullptr),
                  RecordingObserver("KWDS", KWDS, logging ? &log : nullptr)}
 {
+    // Without a log nothing follows the lists, as in a run with no view.
+    if (!logging)
+        return;
     Patterns.SetObserver(&observers_[0]);
     RpPatterns.SetObserver(&observers_[1]);
     Use.SetObserver(&observers_[2]);

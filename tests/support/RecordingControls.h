@@ -48,7 +48,8 @@ private:
     OpLog* log_;
 };
 
-// The eight controls of a run, each logging into one shared log (or none).
+// The eight controls of a run, each logging into one shared log. Without
+// logging, nothing observes the lists: the run costs what it costs bare.
 class RecordingControls {
 public:
     explicit RecordingControls(bool logging = true);
@@ -61,7 +62,7 @@ public:
 
     // Each list's entries, in order.
     static std::vector<std::u16string> Entries(const Engine::ResultList& list);
-    // Whether every observer's copy equals its list.
+    // Whether every observer's copy equals its list (with logging only).
     bool MirrorsMatch() const;
 
     OpLog log;
