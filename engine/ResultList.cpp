@@ -7,6 +7,8 @@ namespace Engine {
 
 namespace {
 
+constexpr std::size_t ReleaseBytes = std::size_t{4} << 20;
+
 std::uint32_t Narrow(std::size_t value)
 {
     // Entries keep 32-bit offsets to stay small; texts are bounded well below this.
@@ -67,7 +69,9 @@ void ResultList::AddItem(const ResultList& from, std::size_t pos)
 void ResultList::Clear()
 {
     entries_.clear();
-    entries_.shrink_to_fit();
+    // Keep room for the next run, unless it is large enough to matter.
+    if (entries_.capacity() * sizeof(Entry) >= ReleaseBytes)
+        entries_.shrink_to_fit();
     texts_.clear();
     own_.reset();
     selected_.reset();

@@ -14,13 +14,12 @@ SuffixIndex::SuffixIndex(std::u16string_view text) : text_(text)
     if (n == 0)
         return;
 
-    // Prefix doubling with counting sorts: O(n log n).
-    std::vector<std::uint32_t> cls(n), next(n), count(std::max<std::size_t>(n, 65536) + 1);
-    for (std::size_t i = 0; i < n; ++i)
-        ++count[text[i] + 1];
-    std::partial_sum(count.begin(), count.end(), count.begin());
-    for (std::size_t i = 0; i < n; ++i)
-        order_[count[text[i]]++] = static_cast<std::uint32_t>(i);
+    // Prefix doubling with counting sorts: O(n log n). The first round sorts
+    // by character with a comparison sort, as 65,536 buckets would cost more
+    // than the sort on the texts of a few thousand characters that runs meet.
+    std::vector<std::uint32_t> cls(n), next(n), count(n + 1);
+    std::iota(order_.begin(), order_.end(), 0u);
+    std::sort(order_.begin(), order_.end(), [&](std::uint32_t a, std::uint32_t b) { return text[a] < text[b]; });
     std::uint32_t classes = 1;
     cls[order_[0]] = 0;
     for (std::size_t k = 1; k < n; ++k) {
