@@ -30,6 +30,11 @@ public:
             visit(static_cast<std::size_t>(order_[k]));
     }
 
+    // Where the suffix from `pos` stands in lexicographic order.
+    std::size_t RankOf(std::size_t pos) const { return rank_[pos]; }
+    // The common prefix of the suffixes ranked `rank` - 1 and `rank` (rank >= 1).
+    std::size_t CommonWithPrevious(std::size_t rank) const { return lcp_[rank]; }
+
     // The 0-based position of the first occurrence of `pattern`, or npos.
     std::size_t Find(std::u16string_view pattern) const;
 
