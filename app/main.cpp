@@ -7,7 +7,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorrel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorrel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorrel"));
     ApplyWindowLook();
 

@@ -92,6 +92,9 @@ Window::Window(Analysis analysis, QWidget* parent)
     icon.addFile(QStringLiteral(":/icons/quorrel-16.png"), QSize(16, 16));
     setWindowIcon(icon);
     setFixedSize(6210 / TwipsPerPixel, 4095 / TwipsPerPixel);
+    // A window of fixed size offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     const Placement layout[] = {
         {Frame2, "Frame2", 0, 0, 6135, 855},

@@ -315,6 +315,8 @@ void WindowTest::sizeIsFixed()
     QCoreApplication::processEvents();
     QCOMPARE(opened.window.size(), QSize(414, 273));
     QCOMPARE(opened.window.minimumSize(), opened.window.maximumSize());
+    QVERIFY(!opened.window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(opened.window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(opened.window.Data->geometry(), data);
 }
 
