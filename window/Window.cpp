@@ -156,8 +156,13 @@ void Window::Run()
 {
     pacer_.SetFrame(FrameOf(screen()));
     QString failure;
+    QString aftermath = tr("The lists and boxes show what it had written so far.");
     try {
         analysis_(controls_);
+    } catch (const Engine::TooLarge& e) {
+        // Refused before it changed anything.
+        failure = QString::fromUtf8(e.what());
+        aftermath = tr("The lists and boxes keep the previous results.");
     } catch (const std::bad_alloc&) {
         failure = tr("There was not enough memory to finish it.");
     } catch (const std::exception& e) {
@@ -168,7 +173,5 @@ void Window::Run()
     pacer_.Finish();
     if (!failure.isEmpty())
         QMessageBox::critical(this, windowTitle(),
-                              tr("The analysis stopped before its end. %1\n\nThe lists and boxes show what "
-                                 "it had written so far.")
-                                  .arg(failure));
+                              tr("The analysis stopped before its end. %1\n\n%2").arg(failure, aftermath));
 }
