@@ -16,19 +16,6 @@ using Pairs = std::vector<std::pair<std::size_t, std::size_t>>;
 
 namespace {
 
-const std::u16string StartingData = u"Bold__ Link__ Italic Link__ Italic Link__ Italic Underl Bold__";
-
-OpLog ReferenceLog(std::u16string_view data, std::u16string_view key)
-{
-    OpLog log;
-    ReferenceControls reference;
-    reference.Data = data;
-    reference.KWL = key;
-    reference.log = &log;
-    ReferenceAnalyze(reference);
-    return log;
-}
-
 // Lines of the log that start with `prefix`, with the prefix cut off.
 std::vector<std::string> Lines(const OpLog& log, const std::string& prefix)
 {
@@ -63,7 +50,7 @@ struct Example {
 };
 
 const Example Examples[] = {
-    {"starting texts", StartingData, u"6", std::nullopt,
+    {"starting texts", std::u16string(StartingData), u"6", std::nullopt,
      {u"Bold__", u"Link__", u"Link__Italic", u"Link__ItalicLink__", u"Link__ItalicLink__Italic", u"Italic",
       u"ItalicLink__", u"ItalicLink__Italic"},
      {u"Link__", u"Bold__", u"Italic", u"Link__Italic", u"ItalicLink__", u"Link__ItalicLink__",

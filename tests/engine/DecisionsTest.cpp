@@ -12,23 +12,6 @@
 using namespace Testing;
 using Strings = std::vector<std::u16string>;
 
-namespace {
-
-const std::u16string StartingData = u"Bold__ Link__ Italic Link__ Italic Link__ Italic Underl Bold__";
-
-OpLog ReferenceLog(std::u16string_view data, std::u16string_view key)
-{
-    OpLog log;
-    ReferenceControls reference;
-    reference.Data = data;
-    reference.KWL = key;
-    reference.log = &log;
-    ReferenceAnalyze(reference);
-    return log;
-}
-
-}  // namespace
-
 TEST(Decisions, KeyLengthOfHalfOrLessFindsNoCandidate)
 {
     const std::u16string keys[] = {u"", u"abc", u"0", u"-2", u"0.5", u"0.3", u"-0.4", u"- 6"};

@@ -199,4 +199,15 @@ void ReferenceAnalyze(ReferenceControls& controls)
     Run(controls).Analyze();
 }
 
+OpLog ReferenceLog(std::u16string_view data, std::u16string_view keyLength)
+{
+    OpLog log;
+    ReferenceControls reference;
+    reference.Data = data;
+    reference.KWL = keyLength;
+    reference.log = &log;
+    ReferenceAnalyze(reference);
+    return log;
+}
+
 }  // namespace Testing

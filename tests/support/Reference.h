@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Testing {
@@ -27,5 +28,12 @@ struct ReferenceControls {
 };
 
 void ReferenceAnalyze(ReferenceControls& controls);
+
+// The operation log of one reference run on fresh controls.
+OpLog ReferenceLog(std::u16string_view data, std::u16string_view keyLength);
+
+// The window's starting data text; its key length is "6".
+inline constexpr std::u16string_view StartingData =
+    u"Bold__ Link__ Italic Link__ Italic Link__ Italic Underl Bold__";
 
 }  // namespace Testing
