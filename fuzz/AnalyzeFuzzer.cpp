@@ -3,8 +3,14 @@
 // visible operations, the lists, their selections or the texts aborts.
 // Sanitizers catch the crashes, leaks and undefined behaviour; libFuzzer's
 // -timeout catches a run that does not end.
+//
+// The literal reference only takes data of a few dozen codes in the time a
+// fuzz case may cost, so the data is cut to that for it. Data longer than the
+// cut also goes, whole, through the engine and the quick reference, which the
+// literal one vouches for on every small case.
 
 #include "FuzzInput.h"
+#include "QuickReference.h"
 
 #include <RecordingControls.h>
 #include <Reference.h>
@@ -80,6 +86,52 @@ void CompareControls(const Fuzz::Inputs& in, const RecordingControls& engine, co
         Fail(in, "a view following the notifications would show other entries than the lists hold");
 }
 
+Fuzz::Outcome OutcomeOf(const RecordingControls& c)
+{
+    return {RecordingControls::Entries(c.Patterns), RecordingControls::Entries(c.RpPatterns),
+            RecordingControls::Entries(c.Use),      RecordingControls::Entries(c.KWDS),
+            c.Patterns.SelectedIndex(),             c.RpPatterns.SelectedIndex(),
+            c.Excep.text,                           c.RKeys.text};
+}
+
+Fuzz::Outcome OutcomeOf(const ReferenceControls& c)
+{
+    return {c.Patterns.entries, c.RpPatterns.entries, c.Use.entries, c.KWDS.entries,
+            c.Patterns.selected, c.RpPatterns.selected, c.Excep, c.RKeys};
+}
+
+std::string Describe(const Fuzz::Outcome& a, const Fuzz::Outcome& b)
+{
+    std::string what;
+    auto list = [&](const char* name, const auto& x, const auto& y) {
+        if (x != y)
+            what += std::string(" ") + name;
+    };
+    list("Patterns", a.Patterns, b.Patterns);
+    list("RpPatterns", a.RpPatterns, b.RpPatterns);
+    list("Use", a.Use, b.Use);
+    list("KWDS", a.KWDS, b.KWDS);
+    list("Patterns-selection", a.PatternsSelected, b.PatternsSelected);
+    list("RpPatterns-selection", a.RpPatternsSelected, b.RpPatternsSelected);
+    list("Excep", a.Excep, b.Excep);
+    list("RKeys", a.RKeys, b.RKeys);
+    return "differs in:" + what;
+}
+
+// The whole data, beyond what the literal reference takes.
+void CheckLong(const Fuzz::Inputs& in)
+{
+    // Without a log: an ordering of thousands of repeats logs millions of
+    // exchanges, and the small cases already follow every operation.
+    RecordingControls engine(false);
+    engine.Run(in.data, in.keyLength);
+    const Fuzz::Outcome quick = Fuzz::QuickAnalyze(in.data, in.keyLength);
+    Title = "a long run, against the quick reference";
+    if (OutcomeOf(engine) != quick)
+        Fail(in, "the engine " + Describe(OutcomeOf(engine), quick));
+    Title = nullptr;
+}
+
 void Check(const Fuzz::Inputs& in)
 {
     RecordingControls engine;
@@ -94,6 +146,10 @@ void Check(const Fuzz::Inputs& in)
     Testing::ReferenceAnalyze(reference);
     Title = "the first run";
     CompareControls(in, engine, reference);
+    const Fuzz::Outcome quick = Fuzz::QuickAnalyze(in.data, in.keyLength);
+    if (quick != OutcomeOf(reference))
+        Fail(in, "the quick reference (a fault of the fuzz target, not of the engine) " +
+                     Describe(quick, OutcomeOf(reference)));
 
     // The same texts again on the filled controls: nothing of the first run
     // may leak into the second. The reference would only repeat itself, so
@@ -119,10 +175,13 @@ void Check(const Fuzz::Inputs& in)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
-    Fuzz::Inputs in = Fuzz::Decode(bytes, size);
-    const double K = Engine::ReadKeyLength(in.keyLength);
-    if (K > 0.5 && std::isfinite(K) && static_cast<double>(in.data.size()) > MaxCodes * K)
-        in.data.resize(static_cast<std::size_t>(MaxCodes * K));
-    Check(in);
+    const Fuzz::Inputs whole = Fuzz::Decode(bytes, size);
+    Fuzz::Inputs cut = whole;
+    const double K = Engine::ReadKeyLength(whole.keyLength);
+    if (K > 0.5 && std::isfinite(K) && static_cast<double>(cut.data.size()) > MaxCodes * K)
+        cut.data.resize(static_cast<std::size_t>(MaxCodes * K));
+    Check(cut);
+    if (cut.data.size() < whole.data.size())
+        CheckLong(whole);
     return 0;
 }

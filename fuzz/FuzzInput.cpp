@@ -26,16 +26,17 @@ private:
 
 // Key texts that sit on the edges of reading and rounding: blanks inside,
 // trailing junk, signs, points, halves (rounded to even), just above and below
-// 0.5, digits beyond a double's range.
+// 0.5, digits beyond a double's range either way, long runs of zeros.
 std::u16string KeyFromTable(std::uint8_t index)
 {
-    static const std::array<std::u16string, 40> table = {
+    static const std::array<std::u16string, 43> table = {
         u"6",     u" 6 ",    u"6abc",  u"1 2",     u"2.5",  u"",       u"abc",   u"1.5",
         u"0.7",   u"0.5",    u"0",     u"-1",      u"-0.5", u".5",     u"+2",    u"3.0",
         u"0.51",  u"0.49",   u"1e2",   u"2-",      u"--2",  u"+-1",    u"5",     u"8",
         u"12",    u"1.49",   u"4.5",   u"3.5",     u"2.",   u"+",      u".",     u"-",
         u".5.5",  u"\t3\n",  u"1,5",   u"0.5000000000000001", u"2.4999999999999996", u"1.0000001",
-        u"-0",    u"1" + std::u16string(400, u'0'),
+        u"-0",    u"1" + std::u16string(400, u'0'), u"0." + std::u16string(400, u'0') + u"1",
+        u"00000000000000000000000000000000000000000000000000006", u"0.0",
     };
     return table[index % table.size()];
 }
