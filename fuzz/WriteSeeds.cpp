@@ -8,6 +8,7 @@
 #include "FuzzInput.h"
 
 #include <OpLog.h>
+#include <Reference.h>
 
 #include <cstdio>
 #include <fstream>
@@ -23,7 +24,7 @@ struct Seed {
     std::u16string keyLength;
 };
 
-const std::u16string Starting = u"Bold__ Link__ Italic Link__ Italic Link__ Italic Underl Bold__";
+const std::u16string Starting(Testing::StartingData);
 
 std::vector<Seed> Seeds()
 {
